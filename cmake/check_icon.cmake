@@ -1,0 +1,11 @@
+# Fails unless the icon generator reproduces the committed icon byte for byte.
+execute_process(COMMAND ${PYTHON} ${GENERATOR} ${OUTPUT} RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+    message(FATAL_ERROR "icon generator failed: ${result}")
+endif()
+file(SHA256 ${COMMITTED} committed)
+file(SHA256 ${OUTPUT} generated)
+if(NOT committed STREQUAL generated)
+    message(FATAL_ERROR "res/Nimbrel.ico differs from what res/make_icon.py draws; run it again and commit")
+endif()
+message(STATUS "icon reproduced: ${generated}")
