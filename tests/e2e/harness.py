@@ -85,6 +85,14 @@ class Prefix:
                                 stderr=subprocess.PIPE, timeout=timeout)
         return result.returncode, result.stdout
 
+    def trace(self, *args):
+        """Runs the program under Wine's relay trace; returns the trace."""
+        env = self.env()
+        env["WINEDEBUG"] = "+relay"
+        result = subprocess.run(["wine", EXE, *args], env=env, stdin=subprocess.DEVNULL,
+                                stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=120)
+        return result.stderr.decode("latin-1")
+
     def reg(self, *args, check=True):
         result = subprocess.run(["wine", "reg", *args], env=self.env(), stdin=subprocess.DEVNULL,
                                 stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=60)

@@ -50,11 +50,11 @@ class StatusTest(unittest.TestCase):
         for name, stored, line in cases:
             with self.subTest(name):
                 arrange(WIN64, stored)
-                before = WIN64.hidden()
+                before = WIN64.query_key()
                 status, output = WIN64.run("-s")
                 self.assertEqual(status, 0)
                 self.assertEqual(output.decode("latin-1"), BANNER + crlf(CHECKING_STATUS + line))
-                self.assertEqual(WIN64.hidden(), before)
+                self.assertEqual(WIN64.query_key(), before)
 
 
 class ChangeTest(unittest.TestCase):
