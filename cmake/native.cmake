@@ -1,7 +1,7 @@
 # Native build for the unit tests: the product sources over the Linux
 # stand-in platform, tested with GoogleTest.
-find_package(GTest REQUIRED)
 enable_testing()
+set(CMAKE_EXPORT_COMPILE_COMMANDS ON)
 
 option(NIMBREL_SANITIZE "Build the unit tests with AddressSanitizer and UBSan" OFF)
 if(NIMBREL_SANITIZE)
@@ -10,6 +10,14 @@ if(NIMBREL_SANITIZE)
 endif()
 
 set(STANDIN_DIR ${CMAKE_SOURCE_DIR}/src/platform/standin)
+
+option(NIMBREL_FUZZ "Build only the libFuzzer target (needs clang)" OFF)
+if(NIMBREL_FUZZ)
+    include(${CMAKE_SOURCE_DIR}/cmake/fuzz.cmake)
+    return()
+endif()
+
+find_package(GTest REQUIRED)
 
 add_library(nimbrel_core STATIC ${PRODUCT_SOURCES} ${STANDIN_DIR}/standin.cpp)
 target_include_directories(nimbrel_core PUBLIC ${STANDIN_DIR} ${PRODUCT_INCLUDES})
@@ -43,3 +51,8 @@ add_test(NAME icon_is_reproducible
         -DCOMMITTED=${CMAKE_SOURCE_DIR}/res/Nimbrel.ico
         -DOUTPUT=${CMAKE_BINARY_DIR}/Nimbrel.ico
         -P ${CMAKE_SOURCE_DIR}/cmake/check_icon.cmake)
+
+# Linting looks at the sources, not the build: once is enough.
+if(NOT NIMBREL_SANITIZE)
+    include(${CMAKE_SOURCE_DIR}/cmake/lint.cmake)
+endif()

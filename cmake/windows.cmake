@@ -21,6 +21,8 @@ target_compile_definitions(Nimbrel PRIVATE
 )
 target_compile_options(Nimbrel PRIVATE
     $<$<COMPILE_LANGUAGE:CXX>:${WARNINGS} -Os -fno-builtin-printf -fno-exceptions -fno-rtti -fno-asynchronous-unwind-tables>
+    # Reproducible: no build paths in the image.
+    $<$<COMPILE_LANGUAGE:CXX>:-ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build>
 )
 # windres sees the same generated version header as the code.
 set_property(SOURCE res/Nimbrel.rc APPEND PROPERTY OBJECT_DEPENDS
@@ -35,6 +37,8 @@ target_link_options(Nimbrel PRIVATE
     -Wl,--major-os-version,5,--minor-os-version,1
     -Wl,--major-subsystem-version,5,--minor-subsystem-version,1
     -Wl,--dynamicbase,--nxcompat
+    # Reproducible: no link time in the PE header.
+    -Wl,--no-insert-timestamp
 )
 
 # The end-to-end tests run the program under Wine, so only on a Linux host.

@@ -3,9 +3,10 @@
 # when it is all there already. Safe to run again; runs as root or via sudo.
 set -eu
 
-packages="cmake make g++ googletest libgtest-dev clang llvm
+packages="cmake make g++ git python3 googletest libgtest-dev
+clang-14 libclang-rt-14-dev clang-tidy-14 clang-format-14 cppcheck
 g++-mingw-w64-i686 binutils-mingw-w64-i686
-wine wine64 wine32:i386 tmux icoutils python3"
+wine wine64 wine32:i386 tmux icoutils"
 
 missing=""
 for p in $packages; do

@@ -21,17 +21,22 @@ TEST_F(ColorsTest, SetConsoleColorAlwaysAddsTheBrightBit) {
     struct Case {
         int color;
         WORD shown;
+        const char* why;
     };
     const Case cases[] = {
-        {2, 0x0A},          {4, 0x0C},  {7, 0x0F},    {0x0F, 0x0F}, {0x03, 0x0B},
-        {0x17, 0x1F},       // background kept
-        {0x1E, 0x1E},       // already bright: unchanged
-        {0x8F47, 0x8F4F},   // display flags kept
-        {0x12345, 0x234D},  // only the low 16 bits reach the console
+        {2, 0x0A, "green shows bright"},
+        {4, 0x0C, "red shows bright"},
+        {7, 0x0F, "white shows bright"},
+        {0x03, 0x0B, "any foreground shows bright"},
+        {0x0F, 0x0F, "already bright: unchanged"},
+        {0x1E, 0x1E, "already bright, background kept"},
+        {0x17, 0x1F, "background kept"},
+        {0x8F47, 0x8F4F, "display flags kept"},
+        {0x12345, 0x234D, "only the low 16 bits reach the console"},
     };
     for (const Case& c : cases) {
         SetConsoleColor(c.color);
-        EXPECT_EQ(StandinConsoleState().attributes, c.shown) << "colour " << c.color;
+        EXPECT_EQ(StandinConsoleState().attributes, c.shown) << c.why;
     }
 }
 

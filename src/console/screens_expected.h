@@ -8,7 +8,8 @@ const std::string ExpectedTitle =
     "\n\n    Nimbrel v1.5 by Kestrune"
     "\n\n    http://www.kestrune.example/nimbrel/";
 
-const std::string ExpectedBanner = ExpectedTitle + "\n\n****************************************************************\n";
+const std::string ExpectedBanner =
+    ExpectedTitle + "\n\n****************************************************************\n";
 
 const std::string ExpectedHelpUsage =
     "\n\n\n Usage: \n\t Nimbrel.exe [1 | 0 | -s | -h]  "
@@ -23,6 +24,7 @@ const std::string ExpectedHelpUsage =
     "\n\t Nimbrel.exe -h"
     "\n\n";
 
-const std::string ExpectedHelpTitle = ExpectedTitle + "\n\n****************************************************************";
+const std::string ExpectedHelpTitle =
+    ExpectedTitle + "\n\n****************************************************************";
 
 const std::string ExpectedHelp = ExpectedHelpTitle + ExpectedHelpUsage;

@@ -15,8 +15,7 @@ TEST_F(ScreensTest, BannerIsTheTitleBlockInBrightWhite) {
 
 TEST_F(ScreensTest, HelpIsTitleInWhiteThenUsageInGreen) {
     PrintHelp();
-    const std::vector<ColouredStretch> expected = {{BrightWhite, ExpectedHelpTitle},
-                                                   {BrightGreen, ExpectedHelpUsage}};
+    const std::vector<ColouredStretch> expected = {{BrightWhite, ExpectedHelpTitle}, {BrightGreen, ExpectedHelpUsage}};
     EXPECT_EQ(StandinStretches(), expected);
     // Saved once, white straight to green, written back once.
     EXPECT_EQ(StandinAttributeWrites(), (std::vector<WORD>{0x0F, 0x0A, 0x0F}));

@@ -62,15 +62,14 @@ TEST_F(CommandLineTest, RowsReachTheirCommands) {
 }
 
 TEST_F(CommandLineTest, UnmatchedArgumentGetsHelpAndRedErrorAndTouchesNothing) {
-    const char* const arguments[] = {"01", "+1", "-help", "/?", "--s", " 1", "1 ", "", "s", "h", "-s-",
-                                     "-\xD3", "\xB9", "-S\t", "10", "-1", "O"};
+    const char* const arguments[] = {"01", "+1",  "-help", "/?",   "--s",  " 1", "1 ", "", "s",
+                                     "h",  "-s-", "-\xD3", "\xB9", "-S\t", "10", "-1", "O"};
     for (const char* argument : arguments) {
         StandinReset();
         StandinSetHiddenDword(1);
         Run({argument});
-        const std::vector<ColouredStretch> expected = {{BrightWhite, ExpectedHelpTitle},
-                                                       {BrightGreen, ExpectedHelpUsage},
-                                                       {BrightRed, InvalidParameters}};
+        const std::vector<ColouredStretch> expected = {
+            {BrightWhite, ExpectedHelpTitle}, {BrightGreen, ExpectedHelpUsage}, {BrightRed, InvalidParameters}};
         EXPECT_EQ(StandinStretches(), expected) << '"' << argument << '"';
         EXPECT_TRUE(StandinOpens().empty());
         EXPECT_TRUE(StandinWrites().empty());

@@ -12,8 +12,7 @@ namespace {
 // main never returns: it ends the process, always with status 0.
 TEST(MainDeathTest, EveryPathExitsWithStatusZero) {
     GTEST_FLAG_SET(death_test_style, "threadsafe");
-    const std::vector<std::vector<std::string>> commandLines = {
-        {}, {"-h"}, {"-s"}, {"1"}, {"0"}, {"bad"}, {"1", "-s"}};
+    const std::vector<std::vector<std::string>> commandLines = {{}, {"-h"}, {"-s"}, {"1"}, {"0"}, {"bad"}, {"1", "-s"}};
     for (auto arguments : commandLines) {
         arguments.insert(arguments.begin(), "Nimbrel.exe");
         std::vector<char*> argv;

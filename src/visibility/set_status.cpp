@@ -6,6 +6,15 @@
 
 namespace {
 
+const char* const OpenFailureFormat =
+    "\n\n [*] Error: Failed to open Windows Registry. Make sure you have Administrator rights. \n Error "
+    "Code=0x%.8x\n\n";
+const char* const WriteFailureFormat =
+    "\n\n Error: Failed to %s Your Computer. Make sure you have Administrator rights. \n Error Code=0x%.8x\n\n";
+const char* const RestartNote =
+    "\n\n\n Note: You have to restart the system for changes to take effect. It may take an hour or two for it to be "
+    "effective across the network.\n\n";
+
 // Tells what the stored value is and whether `requested` still has to be
 // written. Only exactly 1 counts as hidden and only exactly 0 as visible.
 bool ReportCurrentStatus(LONG readStatus, DWORD stored, DWORD requested) {
@@ -37,9 +46,7 @@ void StoreRequested(HKEY key, DWORD requested) {
     const bool hide = requested == 1;
     const LONG written = WriteHiddenValue(key, requested);
     if (written != ERROR_SUCCESS) {
-        PrintError("\n\n Error: Failed to %s Your Computer. Make sure you have Administrator rights. \n Error "
-                   "Code=0x%.8x\n\n",
-                   hide ? "HIDE" : "UNHIDE", static_cast<unsigned>(written));
+        PrintError(WriteFailureFormat, hide ? "HIDE" : "UNHIDE", static_cast<unsigned>(written));
         return;
     }
     if (hide)
@@ -47,8 +54,7 @@ void StoreRequested(HKEY key, DWORD requested) {
     else
         printf("\n\n\n [*] Successfully Made Your Computer Visible on the Network");
     SetConsoleColor(ColorWhite);
-    printf("\n\n\n Note: You have to restart the system for changes to take effect. It may take an hour or two for "
-           "it to be effective across the network.\n\n");
+    printf("%s", RestartNote);
 }
 
 }  // namespace
@@ -63,9 +69,7 @@ void SetHiddenStatus(DWORD hidden) {
     HKEY key;
     const LONG opened = OpenServerParameters(wow64, &key);
     if (opened != ERROR_SUCCESS) {
-        PrintError("\n\n [*] Error: Failed to open Windows Registry. Make sure you have Administrator rights. \n "
-                   "Error Code=0x%.8x\n\n",
-                   static_cast<unsigned>(opened));
+        PrintError(OpenFailureFormat, static_cast<unsigned>(opened));
         SetConsoleColor(saved);
         return;
     }

@@ -16,8 +16,7 @@ const std::string HiddenToVisible =
     "\n\n\n [*] Your Computer is currently Hidden on the Network, Making it Visible Now";
 const std::string AlreadyVisible = "\n\n\n [*] Your Computer is already Visible on the Network\n\n";
 const std::string VisibleToHidden = "\n\n\n [*] Your Computer is currently Visible on the Network, Hiding it Now";
-const std::string Unrecognised =
-    "\n\n\n [*] Your Computer has an unrecognised Hidden setting, Making it Visible Now";
+const std::string Unrecognised = "\n\n\n [*] Your Computer has an unrecognised Hidden setting, Making it Visible Now";
 const std::string HideSuccess = "\n\n\n [*] Successfully Hidden Your Computer on the Network";
 const std::string UnhideSuccess = "\n\n\n [*] Successfully Made Your Computer Visible on the Network";
 const std::string RestartNote =
@@ -25,8 +24,9 @@ const std::string RestartNote =
     "to be effective across the network.\n\n";
 
 std::string OpenFailure(const char* code) {
-    return std::string("\n\n [*] Error: Failed to open Windows Registry. Make sure you have Administrator rights. "
-                       "\n Error Code=0x") +
+    return std::string(
+               "\n\n [*] Error: Failed to open Windows Registry. Make sure you have Administrator rights. "
+               "\n Error Code=0x") +
            code + "\n\n";
 }
 
@@ -36,8 +36,9 @@ std::string WriteFailure(const char* verb, const char* code) {
 }
 
 RegistryValue Dword(DWORD value) {
-    return {REG_DWORD, {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8), static_cast<BYTE>(value >> 16),
-                        static_cast<BYTE>(value >> 24)}};
+    return {REG_DWORD,
+            {static_cast<BYTE>(value), static_cast<BYTE>(value >> 8), static_cast<BYTE>(value >> 16),
+             static_cast<BYTE>(value >> 24)}};
 }
 
 class SetStatusTest : public StandinTest {};
@@ -135,8 +136,7 @@ TEST_F(SetStatusTest, RefusedOpenNamesAdministratorRightsAndDoesNothingElse) {
         if (c.status == ERROR_FILE_NOT_FOUND) {
             // The key is never created.
             HKEY key;
-            EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, StandinServerKeyPath, 0, KEY_READ, &key),
-                      ERROR_FILE_NOT_FOUND);
+            EXPECT_EQ(RegOpenKeyExA(HKEY_LOCAL_MACHINE, StandinServerKeyPath, 0, KEY_READ, &key), ERROR_FILE_NOT_FOUND);
         }
     }
 }

@@ -4,6 +4,12 @@
 #include "server_key.h"
 #include "visibility.h"
 
+namespace {
+
+const char* const OpenFailureFormat = "\n\n [*] Error: Failed to open Windows Registry. \n Error Code=0x%.8x\n\n";
+
+}  // namespace
+
 void ShowHiddenStatus() {
     PrintBanner();
     const BOOL wow64 = IsWow64();
@@ -13,8 +19,7 @@ void ShowHiddenStatus() {
     HKEY key;
     const LONG opened = OpenServerParameters(wow64, &key);
     if (opened != ERROR_SUCCESS) {
-        PrintError("\n\n [*] Error: Failed to open Windows Registry. \n Error Code=0x%.8x\n\n",
-                   static_cast<unsigned>(opened));
+        PrintError(OpenFailureFormat, static_cast<unsigned>(opened));
         SetConsoleColor(saved);
         return;
     }

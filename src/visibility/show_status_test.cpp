@@ -81,8 +81,7 @@ TEST_F(ShowStatusTest, RefusedOpenShowsTheCodeInRedWithoutAdminHint) {
         else
             StandinFailCall(StandinCall::RegOpenKeyExA, c.status);
         ShowHiddenStatus();
-        const std::vector<ColouredStretch> expected = {{BrightWhite, ExpectedBanner},
-                                                       {BrightRed, OpenFailure(c.code)}};
+        const std::vector<ColouredStretch> expected = {{BrightWhite, ExpectedBanner}, {BrightRed, OpenFailure(c.code)}};
         EXPECT_EQ(StandinStretches(), expected) << c.name;
         EXPECT_EQ(StandinQueries(), 0);
         EXPECT_EQ(StandinCloses(), 0);  // nothing to close

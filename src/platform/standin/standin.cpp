@@ -126,7 +126,7 @@ LONG RegQueryValueExA(HKEY hKey, LPCSTR lpValueName, LPDWORD lpReserved, LPDWORD
             *lpcbData = size;
             return ERROR_MORE_DATA;
         }
-        std::memcpy(lpData, value.data.data(), size);
+        if (size != 0) std::memcpy(lpData, value.data.data(), size);
     }
     if (lpcbData != nullptr) *lpcbData = size;
     return ERROR_SUCCESS;

@@ -28,16 +28,14 @@ struct PrintedText {
 struct ColouredStretch {
     WORD attributes;
     std::string text;
-    bool operator==(const ColouredStretch& other) const {
-        return attributes == other.attributes && text == other.text;
-    }
+    bool operator==(const ColouredStretch& other) const { return attributes == other.attributes && text == other.text; }
 };
 
 StandinConsole& StandinConsoleState();
 const std::vector<PrintedText>& StandinPrinted();
-std::string StandinOutput();                       // all text printed, in order
-std::vector<ColouredStretch> StandinStretches();   // text grouped by attribute
-std::vector<WORD> StandinAttributeWrites();        // each SetConsoleTextAttribute argument
+std::string StandinOutput();                      // all text printed, in order
+std::vector<ColouredStretch> StandinStretches();  // text grouped by attribute
+std::vector<WORD> StandinAttributeWrites();       // each SetConsoleTextAttribute argument
 
 // ---- Environment and keyboard ---------------------------------------------
 void StandinSetEnvironment(const std::string& name, const std::string& value);
@@ -93,8 +91,8 @@ struct StandinProcess {
 };
 
 StandinProcess& StandinProcessState();
-int StandinProcLookups();      // GetProcAddress calls for IsWow64Process
-int StandinIsWow64Calls();     // calls made through the looked-up pointer
+int StandinProcLookups();   // GetProcAddress calls for IsWow64Process
+int StandinIsWow64Calls();  // calls made through the looked-up pointer
 
 // ---- All ------------------------------------------------------------------------
 void StandinReset();

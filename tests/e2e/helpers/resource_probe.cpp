@@ -66,8 +66,7 @@ void PrintVersion(const char* path) {
         printf("fixed.FileVersion=%u.%u.%u.%u\n", HIWORD(fixed->dwFileVersionMS), LOWORD(fixed->dwFileVersionMS),
                HIWORD(fixed->dwFileVersionLS), LOWORD(fixed->dwFileVersionLS));
         printf("fixed.ProductVersion=%u.%u.%u.%u\n", HIWORD(fixed->dwProductVersionMS),
-               LOWORD(fixed->dwProductVersionMS), HIWORD(fixed->dwProductVersionLS),
-               LOWORD(fixed->dwProductVersionLS));
+               LOWORD(fixed->dwProductVersionMS), HIWORD(fixed->dwProductVersionLS), LOWORD(fixed->dwProductVersionLS));
         printf("fixed.FileFlagsMask=0x%lx\n", fixed->dwFileFlagsMask);
         printf("fixed.FileFlags=0x%lx\n", fixed->dwFileFlags);
         printf("fixed.FileOS=0x%lx\n", fixed->dwFileOS);
@@ -124,7 +123,8 @@ void PrintResources(const char* path) {
         return;
     }
     DWORD size = 0;
-    const GroupHeader* group = static_cast<const GroupHeader*>(Load(module, RT_GROUP_ICON, MAKEINTRESOURCEA(103), &size));
+    const GroupHeader* group =
+        static_cast<const GroupHeader*>(Load(module, RT_GROUP_ICON, MAKEINTRESOURCEA(103), &size));
     if (group == nullptr) {
         printf("icongroup=missing\n");
     } else {
