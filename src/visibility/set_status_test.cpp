@@ -120,10 +120,7 @@ TEST_F(SetStatusTest, RefusedOpenNamesAdministratorRightsAndDoesNothingElse) {
                           {ERROR_ACCESS_DENIED, "00000005", 0}};
     for (const Case& c : cases) {
         StandinReset();
-        if (c.status == ERROR_FILE_NOT_FOUND)
-            StandinRemoveServerKey();
-        else
-            StandinFailCall(StandinCall::RegOpenKeyExA, c.status);
+        RefuseServerKey(c.status);
         SetHiddenStatus(c.requested);
         const std::vector<ColouredStretch> expected = {{BrightWhite, ExpectedBanner},
                                                        {BrightGreen, c.requested ? Hiding : Unhiding},

@@ -76,10 +76,7 @@ TEST_F(ShowStatusTest, RefusedOpenShowsTheCodeInRedWithoutAdminHint) {
                           {"other", 0x1abc, "00001abc"}};
     for (const Case& c : cases) {
         StandinReset();
-        if (c.status == ERROR_FILE_NOT_FOUND)
-            StandinRemoveServerKey();
-        else
-            StandinFailCall(StandinCall::RegOpenKeyExA, c.status);
+        RefuseServerKey(c.status);
         ShowHiddenStatus();
         const std::vector<ColouredStretch> expected = {{BrightWhite, ExpectedBanner}, {BrightRed, OpenFailure(c.code)}};
         EXPECT_EQ(StandinStretches(), expected) << c.name;

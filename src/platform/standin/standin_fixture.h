@@ -11,6 +11,16 @@ protected:
     void SetUp() override { StandinReset(); }
 };
 
+// Makes the server parameters key refuse to open with `status`: a missing
+// key for ERROR_FILE_NOT_FOUND, as the registry would, else an injected
+// failure.
+inline void RefuseServerKey(LONG status) {
+    if (status == ERROR_FILE_NOT_FOUND)
+        StandinRemoveServerKey();
+    else
+        StandinFailCall(StandinCall::RegOpenKeyExA, status);
+}
+
 // Attribute words as the console shows the palette once SetConsoleColor has
 // added the bright bit.
 const WORD BrightGreen = 10;
