@@ -15,6 +15,9 @@ import sys
 
 EXE = os.environ.get("NIMBREL_EXE", "")
 WORK = os.environ.get("NIMBREL_E2E_DIR", "")
+HELPERS = os.environ.get("NIMBREL_HELPERS", "")
+SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+MANIFEST = os.path.join(SOURCE, "res", "Nimbrel.manifest")
 KEY = r"HKLM\SYSTEM\CurrentControlSet\Services\LanmanServer\Parameters"
 
 RULE = "\r\n\r\n" + "*" * 64
@@ -32,6 +35,17 @@ HELP = (TITLE + RULE +
         "\r\n\r\n\t // Show this help screen"
         "\r\n\t Nimbrel.exe -h"
         "\r\n\r\n")
+
+
+def helper(name):
+    """Path of a test helper program built beside Nimbrel.exe."""
+    return os.path.join(HELPERS, name)
+
+
+def objdump(*flags):
+    """What mingw's objdump prints about Nimbrel.exe."""
+    return subprocess.run(["i686-w64-mingw32-objdump", *flags, EXE], check=True, stdout=subprocess.PIPE,
+                          text=True).stdout
 
 
 def crlf(text):
@@ -78,18 +92,17 @@ class Prefix:
             subprocess.run(["wineserver", "-k"], env=self.env(), stderr=subprocess.DEVNULL)
             subprocess.run(["wineserver", "-w"], env=self.env(), stderr=subprocess.DEVNULL)
 
-    def run(self, *args, prompt="$P$G", exe=None, extra_env=None, timeout=60):
-        """Runs the program with output redirected; returns (status, bytes)."""
-        result = subprocess.run(["wine", exe or EXE, *args], env=self.env(prompt, extra_env),
+    def run(self, *args, prompt="$P$G", exe=None, timeout=60):
+        """Runs the program (or `exe`) with output redirected; returns (status, bytes)."""
+        result = subprocess.run(["wine", exe or EXE, *args], env=self.env(prompt),
                                 stdin=subprocess.DEVNULL, stdout=subprocess.PIPE,
                                 stderr=subprocess.PIPE, timeout=timeout)
         return result.returncode, result.stdout
 
     def trace(self, *args):
         """Runs the program under Wine's relay trace; returns the trace."""
-        env = self.env()
-        env["WINEDEBUG"] = "+relay"
-        result = subprocess.run(["wine", EXE, *args], env=env, stdin=subprocess.DEVNULL,
+        result = subprocess.run(["wine", EXE, *args], env=self.env(extra={"WINEDEBUG": "+relay"}),
+                                stdin=subprocess.DEVNULL,
                                 stdout=subprocess.DEVNULL, stderr=subprocess.PIPE, timeout=120)
         return result.stderr.decode("latin-1")
 

@@ -1,11 +1,7 @@
 """Refused access on the real registry: the key's DACL grants only reading."""
-import os
-import subprocess
 import unittest
 
-from harness import BANNER, WIN32, WIN64, crlf
-
-HELPERS = os.environ.get("NIMBREL_HELPERS", "")
+from harness import BANNER, WIN32, WIN64, crlf, helper
 
 CHANGE_REFUSED = ("\n\n [*] Error: Failed to open Windows Registry. Make sure you have Administrator rights. "
                   "\n Error Code=0x00000005\n\n")
@@ -17,10 +13,9 @@ CASES = (
 
 
 def key_acl(prefix, action):
-    result = subprocess.run(["wine", os.path.join(HELPERS, "key_acl.exe"), action], env=prefix.env(),
-                            stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.PIPE, timeout=60)
-    if result.returncode != 0:
-        raise AssertionError(f"key_acl {action}: {result.stdout!r} {result.stderr!r}")
+    status, output = prefix.run(action, exe=helper("key_acl.exe"))
+    if status != 0:
+        raise AssertionError(f"key_acl {action}: {output!r}")
 
 
 class RefusedAccessTest(unittest.TestCase):

@@ -1,13 +1,11 @@
 """Size and import budgets of Nimbrel.exe."""
 import os
 import re
-import subprocess
 import unittest
 
-from harness import EXE
+from harness import EXE, objdump
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-OBJDUMP = "i686-w64-mingw32-objdump"
 SECTION = re.compile(r"^\s*\d+\s+(\S+)\s+([0-9a-f]{8})\s", re.M)
 
 MAX_FILE = 144 * 1024
@@ -16,9 +14,8 @@ MAX_CODE_AND_DATA = 24 * 1024  # every section but .rsrc
 
 def imports():
     """{(dll, function)} from the import table."""
-    dump = subprocess.run([OBJDUMP, "-p", EXE], check=True, stdout=subprocess.PIPE, text=True).stdout
     found, dll = set(), None
-    for line in dump.splitlines():
+    for line in objdump("-p").splitlines():
         match = re.match(r"\s*DLL Name: (\S+)", line)
         if match:
             dll = match.group(1)
@@ -34,8 +31,7 @@ class BudgetsTest(unittest.TestCase):
         self.assertLessEqual(os.path.getsize(EXE), MAX_FILE)
 
     def test_sections_other_than_resources(self):
-        dump = subprocess.run([OBJDUMP, "-h", EXE], check=True, stdout=subprocess.PIPE, text=True).stdout
-        sections = {name: int(size, 16) for name, size in SECTION.findall(dump)}
+        sections = {name: int(size, 16) for name, size in SECTION.findall(objdump("-h"))}
         self.assertIn(".rsrc", sections)
         self.assertIn(".text", sections)
         # .bss takes no room in the file.

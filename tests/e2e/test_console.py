@@ -91,13 +91,14 @@ class ConsoleTest(unittest.TestCase):
         # the line echoed after Nimbrel shows what the console was left in.
         terminal = self.run_in_cmd(f"color 1E & {winpath(EXE)} -h & echo after")
         self.assertEqual(terminal.wait(), 0)
-        lines = [(text.strip(), fgs, bgs) for text, fgs, bgs in terminal.screen() if text.strip()]
-        for text, fgs, bgs in lines[:-1]:
+        *program, (after, fgs, bgs) = [line for line in terminal.screen() if line[0].strip()]
+        for text, _, backgrounds in program:
             shown = [i for i, ch in enumerate(text) if not ch.isspace()]
-            self.assertEqual({bgs[i] for i in shown} - {40, 49}, set(), text)
-        text, fgs, bgs = [line for line in terminal.screen() if line[0].strip() == "after"][0]
-        start = text.index("after")
+            self.assertEqual({backgrounds[i] for i in shown} - {40, 49}, set(), text)
+        self.assertEqual(after.strip(), "after")
+        start = after.index("after")
         self.assertEqual((fgs[start], bgs[start]), (BRIGHT_YELLOW, 44))
+
 
     def test_key_wait_outside_a_prompt(self):
         # The second case redirects standard input: the wait reads the

@@ -5,21 +5,13 @@ import subprocess
 import tempfile
 import unittest
 
-from harness import EXE
-
-SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
-OBJDUMP = "i686-w64-mingw32-objdump"
-
-
-def objdump_headers():
-    return subprocess.run([OBJDUMP, "-p", EXE], check=True, stdout=subprocess.PIPE, text=True).stdout
+from harness import EXE, MANIFEST, objdump
 
 
 class ExecutableTest(unittest.TestCase):
     def test_image_is_a_32_bit_console_program_for_windows_5_1(self):
-        headers = objdump_headers()
-        self.assertIn("file format pei-i386", subprocess.run(
-            [OBJDUMP, "-f", EXE], check=True, stdout=subprocess.PIPE, text=True).stdout)
+        headers = objdump("-p")
+        self.assertIn("file format pei-i386", objdump("-f"))
         for field, value in (("Subsystem", "00000003"), ("MajorOSystemVersion", "5"),
                              ("MinorOSystemVersion", "1"), ("MajorSubsystemVersion", "5"),
                              ("MinorSubsystemVersion", "1")):
@@ -29,7 +21,7 @@ class ExecutableTest(unittest.TestCase):
         self.assertIn("NX_COMPAT", headers)
 
     def test_imports_only_system_dlls_and_not_iswow64process(self):
-        headers = objdump_headers()
+        headers = objdump("-p")
         self.assertEqual(sorted(re.findall(r"DLL Name: (\S+)", headers)),
                          ["ADVAPI32.dll", "KERNEL32.dll", "msvcrt.dll"])
         self.assertNotIn("IsWow64Process", headers)
@@ -47,7 +39,7 @@ class ExecutableTest(unittest.TestCase):
     def test_manifest_is_exactly_the_committed_file(self):
         manifest = subprocess.run(["wrestool", "-x", "--raw", "--type=24", "--name=1", EXE], check=True,
                                   stdout=subprocess.PIPE).stdout
-        with open(os.path.join(SOURCE, "res", "Nimbrel.manifest"), "rb") as f:
+        with open(MANIFEST, "rb") as f:
             self.assertEqual(manifest, f.read())
         self.assertIn(b'level="requireAdministrator" uiAccess="false"', manifest)
 

@@ -1,19 +1,13 @@
 """The version block, icons and manifest as Windows' own API reads them."""
-import os
-import subprocess
 import unittest
 
-from harness import EXE, WIN64
-
-HELPERS = os.environ.get("NIMBREL_HELPERS", "")
-SOURCE = os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__))))
+from harness import EXE, MANIFEST, WIN64, helper
 
 
 def probe():
-    result = subprocess.run(["wine", os.path.join(HELPERS, "resource_probe.exe"), EXE], env=WIN64.env(),
-                            stdin=subprocess.DEVNULL, stdout=subprocess.PIPE, stderr=subprocess.PIPE,
-                            check=True, timeout=60)
-    return result.stdout.decode("latin-1").replace("\r\n", "\n").splitlines()
+    status, output = WIN64.run(EXE, exe=helper("resource_probe.exe"))
+    assert status == 0, output
+    return output.decode("latin-1").replace("\r\n", "\n").splitlines()
 
 
 class ResourcesTest(unittest.TestCase):
@@ -60,7 +54,7 @@ class ResourcesTest(unittest.TestCase):
             for i, size in enumerate((128, 72, 64, 48, 32, 24, 16))])
 
     def test_manifest_text(self):
-        with open(os.path.join(SOURCE, "res", "Nimbrel.manifest"), "rb") as f:
+        with open(MANIFEST, "rb") as f:
             self.assertEqual(self.facts("manifest="), ["manifest=" + f.read().hex()])
 
 
